@@ -45,14 +45,27 @@ class PE:
             names.append(self.cstring(entry[3]))
             pos += 20
 
-    def resource_types(self):
-        rva, size = self.directories[2]
-        if not size:
-            return []
-        base = self.at(rva)
-        named, ids = struct.unpack_from("<HH", self.data, base + 12)
-        types = []
+    def _entries(self, offset):
+        """(id or name, offset of the subdirectory) of one resource directory."""
+        base = self.at(self.directories[2][0])
+        named, ids = struct.unpack_from("<HH", self.data, base + offset + 12)
+        entries = []
         for i in range(named + ids):
-            ident, _ = struct.unpack_from("<II", self.data, base + 16 + 8 * i)
-            types.append(ident)
-        return types
+            ident, target = struct.unpack_from("<II", self.data, base + offset + 16 + 8 * i)
+            if ident & 0x80000000:
+                at = base + (ident & 0x7FFFFFFF)
+                length = struct.unpack_from("<H", self.data, at)[0]
+                ident = self.data[at + 2:at + 2 + 2 * length].decode("utf-16le")
+            entries.append((ident, target & 0x7FFFFFFF))
+        return entries
+
+    def resource_types(self):
+        if not self.directories[2][1]:
+            return []
+        return [ident for ident, _ in self._entries(0)]
+
+    def resource_names(self, kind):
+        for ident, sub in self._entries(0):
+            if ident == kind:
+                return [name for name, _ in self._entries(sub)]
+        return []

@@ -11,7 +11,7 @@ from pe import PE
 BUILD = Path(os.environ.get("VQ_BUILD", Path(__file__).resolve().parents[2] / "build"))
 SYSTEM_DLLS = {"kernel32.dll", "user32.dll", "gdi32.dll", "shell32.dll", "msvcrt.dll",
                "advapi32.dll", "comctl32.dll", "ole32.dll", "shlwapi.dll"}
-RT_VERSION, RT_MANIFEST = 16, 24
+RT_ICON, RT_GROUP_ICON, RT_VERSION, RT_MANIFEST = 3, 14, 16, 24
 
 
 class Executable(unittest.TestCase):
@@ -41,6 +41,10 @@ class Executable(unittest.TestCase):
         types = self.pe.resource_types()
         self.assertIn(RT_VERSION, types)
         self.assertNotIn(RT_MANIFEST, types)
+
+    def test_carries_the_program_icon(self):
+        self.assertEqual(self.pe.resource_names(RT_GROUP_ICON), ["DEFAULT_ICON"])
+        self.assertEqual(len(self.pe.resource_names(RT_ICON)), 4)
 
     def test_has_no_build_time_in_its_header(self):
         self.assertEqual(self.pe.timestamp, 0)
