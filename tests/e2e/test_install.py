@@ -6,6 +6,10 @@ import unittest
 
 from harness import EXE, SYSTEM32, WINDOWS, Holder, Program, gbk, icon_colour, probe
 
+
+def close_window():
+    probe("close", "velquist.exe", "10000")
+
 TARGETS = [
     SYSTEM32 / "Nwprovau.Dll",
     SYSTEM32 / "Rtipxmib.Dll",
@@ -19,6 +23,7 @@ LENGTHS = [134144, 31744, 11776, 88320, 55936, 26548]
 SUCCESS = "恭喜: 基础程序复制完毕,请您查看帮助,进行手动配置!"
 FAILURE = "提示: 请您用管理员身份运行本软件! (安装失败!)"
 TITLE = "信息："
+INSTALL_BUTTON = "点击这里开始安装"
 
 
 def folder_listings():
@@ -35,6 +40,8 @@ class InstallCommand(unittest.TestCase):
 
     def run_install(self, expected_text, expected_colour):
         program = Program(EXE)
+        clicked = probe("click", "velquist.exe", gbk(INSTALL_BUTTON).hex(), "120000")
+        self.assertEqual(clicked.get("found"), "1", "no install button")
         box = probe("msgbox", "velquist.exe", "120000", "keep")
         self.assertEqual(box.get("found"), "1", "no message box appeared")
         self.assertEqual(bytes.fromhex(box["text"]), gbk(expected_text))
@@ -43,9 +50,13 @@ class InstallCommand(unittest.TestCase):
         self.assertEqual(box["buttons"], "1")
         self.assertEqual(box["ok_button"], "1")
         self.assertEqual(box["icon_shown"], "1")
+        # Task-modal: the main window takes no input while the box is open.
+        self.assertGreaterEqual(int(box["thread_windows"]), 1)
+        self.assertEqual(box["thread_windows_disabled"], box["thread_windows"])
         self.assertEqual(icon_colour(box["icon_rect"]), expected_colour)
         self.assertEqual(probe("msgbox", "velquist.exe", "10000").get("found"), "1")
-        # One box per run: dismissing it ends the program.
+        self.assertIsNone(program.process.poll(), "the program ended with the box")
+        close_window()
         self.assertEqual(program.wait(), 0, program.output())
 
     def assert_installed(self, target, length):

@@ -6,6 +6,13 @@
 //   winprobe msgbox EXE MS [KEEP]  wait up to MS for a message box of process EXE,
 //                                  print what it shows, then dismiss it with OK
 //                                  unless KEEP is given
+//   winprobe click EXE HEX MS      wait up to MS for a button of process EXE whose
+//                                  text has the bytes HEX, and click it
+//   winprobe close EXE MS          wait up to MS for the main window of process EXE
+//                                  and send it a close request (WM_CLOSE)
+//   winprobe window EXE MS         wait up to MS for the main window of process EXE
+//                                  and print its geometry, styles, controls (top of
+//                                  the stacking order first) and focus
 //   winprobe hold PATH MS          open PATH exclusively, print "held", keep it
 //                                  open for MS milliseconds
 //
@@ -17,6 +24,8 @@
 #include <stdio.h>
 #include <stdlib.h>
 #include <string.h>
+
+#include <string>
 
 namespace {
 
@@ -143,6 +152,149 @@ int MessageBoxProbe(const char* exe, DWORD timeout, bool keep)
     return 0;
 }
 
+struct ButtonSearch {
+    const char* exe;
+    char text[256];
+    HWND found;
+};
+
+BOOL CALLBACK FindButtonIn(HWND child, LPARAM param)
+{
+    ButtonSearch* search = reinterpret_cast<ButtonSearch*>(param);
+    char cls[16];
+    char text[256];
+    if (GetClassNameA(child, cls, sizeof cls) && lstrcmpiA(cls, "Button") == 0 &&
+        GetWindowTextA(child, text, sizeof text) && strcmp(text, search->text) == 0) {
+        search->found = child;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+BOOL CALLBACK FindButton(HWND window, LPARAM param)
+{
+    ButtonSearch* search = reinterpret_cast<ButtonSearch*>(param);
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (IsWindowVisible(window) && ProcessNameIs(pid, search->exe))
+        EnumChildWindows(window, FindButtonIn, param);
+    return search->found ? FALSE : TRUE;
+}
+
+int Click(const char* exe, const char* hex, DWORD timeout)
+{
+    ButtonSearch search = {exe, "", nullptr};
+    size_t n = 0;
+    for (; hex[2 * n] && hex[2 * n + 1] && n + 1 < sizeof search.text; ++n) {
+        char pair[3] = {hex[2 * n], hex[2 * n + 1], 0};
+        search.text[n] = static_cast<char>(strtoul(pair, nullptr, 16));
+    }
+    search.text[n] = '\0';
+    DWORD start = GetTickCount();
+    while (!search.found && GetTickCount() - start < timeout) {
+        EnumWindows(FindButton, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            Sleep(100);
+    }
+    printf("found=%d\n", search.found ? 1 : 0);
+    if (!search.found)
+        return 1;
+    PostMessageA(search.found, BM_CLICK, 0, 0);
+    return 0;
+}
+
+struct MainSearch {
+    const char* exe;
+    HWND found;
+};
+
+BOOL CALLBACK FindMain(HWND window, LPARAM param)
+{
+    MainSearch* search = reinterpret_cast<MainSearch*>(param);
+    char cls[64];
+    DWORD pid = 0;
+    GetWindowThreadProcessId(window, &pid);
+    if (GetClassNameA(window, cls, sizeof cls) && lstrcmpA(cls, "VelquistMainWindow") == 0 &&
+        ProcessNameIs(pid, search->exe)) {
+        search->found = window;
+        return FALSE;
+    }
+    return TRUE;
+}
+
+int Close(const char* exe, DWORD timeout)
+{
+    MainSearch search = {exe, nullptr};
+    DWORD start = GetTickCount();
+    while (!search.found && GetTickCount() - start < timeout) {
+        EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            Sleep(100);
+    }
+    printf("found=%d\n", search.found ? 1 : 0);
+    if (!search.found)
+        return 1;
+    PostMessageA(search.found, WM_CLOSE, 0, 0);
+    return 0;
+}
+
+HWND WaitForMain(const char* exe, DWORD timeout)
+{
+    MainSearch search = {exe, nullptr};
+    DWORD start = GetTickCount();
+    while (!search.found && GetTickCount() - start < timeout) {
+        EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
+        if (!search.found)
+            Sleep(100);
+    }
+    return search.found && IsWindowVisible(search.found) ? search.found : nullptr;
+}
+
+int Window(const char* exe, DWORD timeout)
+{
+    HWND main = WaitForMain(exe, timeout);
+    printf("found=%d\n", main ? 1 : 0);
+    if (!main)
+        return 1;
+    Sleep(300);
+    RECT rect;
+    GetWindowRect(main, &rect);
+    printf("rect=%ld,%ld,%ld,%ld\n", rect.left, rect.top, rect.right, rect.bottom);
+    char text[512];
+    GetWindowTextA(main, text, sizeof text);
+    PrintHex("caption", text);
+    printf("style=%08lx\n", static_cast<unsigned long>(GetWindowLongA(main, GWL_STYLE)));
+    printf("exstyle=%08lx\n", static_cast<unsigned long>(GetWindowLongA(main, GWL_EXSTYLE)));
+    printf("class_style=%08lx\n", static_cast<unsigned long>(GetClassLongA(main, GCL_STYLE)));
+    printf("class_icon=%d\n", GetClassLongA(main, GCL_HICON) ? 1 : 0);
+    printf("owner=%d\n", GetWindow(main, GW_OWNER) ? 1 : 0);
+    printf("enabled=%d\n", IsWindowEnabled(main) ? 1 : 0);
+    printf("foreground=%d\n", GetForegroundWindow() == main ? 1 : 0);
+    POINT origin = {0, 0};
+    ClientToScreen(main, &origin);
+    GUITHREADINFO gui = {};
+    gui.cbSize = sizeof gui;
+    GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui);
+    int index = 0;
+    for (HWND child = GetWindow(main, GW_CHILD); child; child = GetWindow(child, GW_HWNDNEXT), ++index) {
+        char cls[64];
+        GetClassNameA(child, cls, sizeof cls);
+        GetWindowTextA(child, text, sizeof text);
+        RECT r;
+        GetWindowRect(child, &r);
+        printf("control%d.class=%s\n", index, cls);
+        PrintHex(("control" + std::to_string(index) + ".text").c_str(), text);
+        printf("control%d.rect=%ld,%ld,%ld,%ld\n", index, r.left - origin.x, r.top - origin.y,
+               r.right - r.left, r.bottom - r.top);
+        printf("control%d.style=%08lx\n", index, static_cast<unsigned long>(GetWindowLongA(child, GWL_STYLE)));
+        printf("control%d.exstyle=%08lx\n", index, static_cast<unsigned long>(GetWindowLongA(child, GWL_EXSTYLE)));
+        if (child == gui.hwndFocus)
+            printf("focus=%d\n", index);
+    }
+    printf("controls=%d\n", index);
+    return 0;
+}
+
 int Keep()
 {
     WNDCLASSA wc = {};
@@ -185,8 +337,14 @@ int main(int argc, char** argv)
     }
     if (argc >= 4 && strcmp(argv[1], "msgbox") == 0)
         return MessageBoxProbe(argv[2], strtoul(argv[3], nullptr, 10), argc >= 5);
+    if (argc >= 5 && strcmp(argv[1], "click") == 0)
+        return Click(argv[2], argv[3], strtoul(argv[4], nullptr, 10));
+    if (argc >= 4 && strcmp(argv[1], "window") == 0)
+        return Window(argv[2], strtoul(argv[3], nullptr, 10));
+    if (argc >= 4 && strcmp(argv[1], "close") == 0)
+        return Close(argv[2], strtoul(argv[3], nullptr, 10));
     if (argc >= 4 && strcmp(argv[1], "hold") == 0)
         return Hold(argv[2], strtoul(argv[3], nullptr, 10));
-    fprintf(stderr, "usage: winprobe keep|ready|msgbox EXE MS [keep]|hold PATH MS\n");
+    fprintf(stderr, "usage: winprobe keep|ready|msgbox EXE MS [keep]|click EXE HEX MS|close EXE MS|window EXE MS|hold PATH MS\n");
     return 2;
 }

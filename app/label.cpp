@@ -1,0 +1,70 @@
+#include "app/label.h"
+
+#include "app/form.h"
+
+const char kLabelClass[] = "VelquistLabel";
+
+namespace {
+
+UINT TextFormat(const ControlEntry& label)
+{
+    UINT format = DT_NOCLIP;
+    if (label.alignment == Alignment::Centre)
+        format |= DT_CENTER;
+    else if (label.alignment == Alignment::Right)
+        format |= DT_RIGHT;
+    // Without DT_SINGLELINE, DT_VCENTER does nothing: wrapped text starts at
+    // the top and breaks at CR LF and where a line would overflow.
+    if (label.wordWrap)
+        return format | DT_WORDBREAK | DT_VCENTER;
+    return format | DT_SINGLELINE | DT_VCENTER;
+}
+
+void Paint(HWND window)
+{
+    PAINTSTRUCT paint;
+    HDC dc = BeginPaint(window, &paint);
+    const ControlEntry* label = reinterpret_cast<const ControlEntry*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    if (!IsRectEmpty(&paint.rcPaint) && label) {
+        FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
+        char text[512];
+        if (GetWindowTextA(window, text, sizeof text) > 0) {
+            HGDIOBJ oldFont = SelectObject(dc, GetStockObject(DEFAULT_GUI_FONT));
+            RECT client;
+            GetClientRect(window, &client);
+            SetBkMode(dc, TRANSPARENT);
+            SetTextColor(dc, label->textColour);
+            DrawTextA(dc, text, -1, &client, TextFormat(*label));
+            SelectObject(dc, oldFont);
+        }
+    }
+    EndPaint(window, &paint);
+}
+
+LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    switch (message) {
+    case WM_NCCREATE:
+        SetWindowLongPtrA(window, GWLP_USERDATA,
+                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        break;
+    case WM_PAINT:
+        Paint(window);
+        return 0;
+    }
+    return DefWindowProcA(window, message, wParam, lParam);
+}
+
+} // namespace
+
+bool RegisterLabelClass(HINSTANCE instance)
+{
+    WNDCLASSA wc = {};
+    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
+    wc.lpfnWndProc = LabelProc;
+    wc.hInstance = instance;
+    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
+    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
+    wc.lpszClassName = kLabelClass;
+    return RegisterClassA(&wc) != 0;
+}
