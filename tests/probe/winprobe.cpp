@@ -272,6 +272,7 @@ int Window(const char* exe, DWORD timeout)
     printf("foreground=%d\n", GetForegroundWindow() == main ? 1 : 0);
     POINT origin = {0, 0};
     ClientToScreen(main, &origin);
+    printf("client_origin=%ld,%ld\n", origin.x, origin.y);
     GUITHREADINFO gui = {};
     gui.cbSize = sizeof gui;
     GetGUIThreadInfo(GetWindowThreadProcessId(main, nullptr), &gui);
@@ -292,6 +293,21 @@ int Window(const char* exe, DWORD timeout)
             printf("focus=%d\n", index);
     }
     printf("controls=%d\n", index);
+
+    // Hit-test the caption row and the frame, as the mouse would find them.
+    LPARAM middle = 0;
+    int row = rect.top + (origin.y - rect.top) / 2;
+    for (int x = rect.right - 1; x > rect.left; --x) {
+        LRESULT hit = SendMessageA(main, WM_NCHITTEST, 0, MAKELPARAM(x, row));
+        if (hit == HTCLOSE && !middle) {
+            middle = 1;
+            printf("close_box=%d,%d\n", x - 4, row);
+        }
+        if (hit == HTMINBUTTON || hit == HTMAXBUTTON)
+            printf("min_or_max_box=%d,%d\n", x, row);
+    }
+    LRESULT edge = SendMessageA(main, WM_NCHITTEST, 0, MAKELPARAM(rect.right - 1, (rect.top + rect.bottom) / 2));
+    printf("right_edge_hit=%ld\n", static_cast<long>(edge));
     return 0;
 }
 
