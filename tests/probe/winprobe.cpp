@@ -13,6 +13,8 @@
 //   winprobe window EXE MS         wait up to MS for the main window of process EXE
 //                                  and print its geometry, styles, controls (top of
 //                                  the stacking order first) and focus
+//   winprobe cwd EXE MS            wait up to MS for the main window of process EXE
+//                                  and print that process's current directory
 //   winprobe hold PATH MS          open PATH exclusively, print "held", keep it
 //                                  open for MS milliseconds
 //
@@ -214,8 +216,9 @@ BOOL CALLBACK FindMain(HWND window, LPARAM param)
     char cls[64];
     DWORD pid = 0;
     GetWindowThreadProcessId(window, &pid);
-    if (GetClassNameA(window, cls, sizeof cls) && lstrcmpA(cls, "VelquistMainWindow") == 0 &&
-        ProcessNameIs(pid, search->exe)) {
+    // Built hidden and shown once complete: a hidden one is not there yet.
+    if (IsWindowVisible(window) && GetClassNameA(window, cls, sizeof cls) &&
+        lstrcmpA(cls, "VelquistMainWindow") == 0 && ProcessNameIs(pid, search->exe)) {
         search->found = window;
         return FALSE;
     }
@@ -247,7 +250,7 @@ HWND WaitForMain(const char* exe, DWORD timeout)
         if (!search.found)
             Sleep(100);
     }
-    return search.found && IsWindowVisible(search.found) ? search.found : nullptr;
+    return search.found;
 }
 
 int Window(const char* exe, DWORD timeout)
@@ -311,6 +314,43 @@ int Window(const char* exe, DWORD timeout)
     return 0;
 }
 
+// Reads the current directory out of the other process's parameters block.
+int CurrentDirectory(const char* exe, DWORD timeout)
+{
+    HWND main = WaitForMain(exe, timeout);
+    printf("found=%d\n", main ? 1 : 0);
+    if (!main)
+        return 1;
+    DWORD pid = 0;
+    GetWindowThreadProcessId(main, &pid);
+    HANDLE process = OpenProcess(PROCESS_QUERY_INFORMATION | PROCESS_VM_READ, FALSE, pid);
+    typedef LONG(WINAPI * QueryProcess)(HANDLE, int, void*, ULONG, ULONG*);
+    QueryProcess query =
+        reinterpret_cast<QueryProcess>(reinterpret_cast<void*>(
+        GetProcAddress(GetModuleHandleA("ntdll.dll"), "NtQueryInformationProcess")));
+    ULONG_PTR basic[6] = {}; // PROCESS_BASIC_INFORMATION: the PEB is the second field
+    ULONG got = 0;
+    if (!process || !query || query(process, 0, basic, sizeof basic, &got) != 0)
+        return 1;
+    ULONG_PTR parameters = 0;
+    USHORT length = 0;
+    ULONG_PTR buffer = 0;
+    WCHAR path[1024] = {};
+    SIZE_T read = 0;
+    bool ok = ReadProcessMemory(process, reinterpret_cast<void*>(basic[1] + 0x10), &parameters, sizeof parameters, &read) &&
+              ReadProcessMemory(process, reinterpret_cast<void*>(parameters + 0x24), &length, sizeof length, &read) &&
+              ReadProcessMemory(process, reinterpret_cast<void*>(parameters + 0x28), &buffer, sizeof buffer, &read) &&
+              length < sizeof path &&
+              ReadProcessMemory(process, reinterpret_cast<void*>(buffer), path, length, &read);
+    CloseHandle(process);
+    if (!ok)
+        return 1;
+    char ansi[2048] = "";
+    WideCharToMultiByte(CP_ACP, 0, path, length / 2, ansi, sizeof ansi - 1, nullptr, nullptr);
+    PrintHex("cwd", ansi);
+    return 0;
+}
+
 int Keep()
 {
     WNDCLASSA wc = {};
@@ -357,10 +397,12 @@ int main(int argc, char** argv)
         return Click(argv[2], argv[3], strtoul(argv[4], nullptr, 10));
     if (argc >= 4 && strcmp(argv[1], "window") == 0)
         return Window(argv[2], strtoul(argv[3], nullptr, 10));
+    if (argc >= 4 && strcmp(argv[1], "cwd") == 0)
+        return CurrentDirectory(argv[2], strtoul(argv[3], nullptr, 10));
     if (argc >= 4 && strcmp(argv[1], "close") == 0)
         return Close(argv[2], strtoul(argv[3], nullptr, 10));
     if (argc >= 4 && strcmp(argv[1], "hold") == 0)
         return Hold(argv[2], strtoul(argv[3], nullptr, 10));
-    fprintf(stderr, "usage: winprobe keep|ready|msgbox EXE MS [keep]|click EXE HEX MS|close EXE MS|window EXE MS|hold PATH MS\n");
+    fprintf(stderr, "usage: winprobe keep|ready|msgbox EXE MS [keep]|click EXE HEX MS|close EXE MS|window EXE MS|cwd EXE MS|hold PATH MS\n");
     return 2;
 }
