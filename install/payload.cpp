@@ -10,5 +10,3 @@ const PayloadFile kPayloadTable[kPayloadRowCount] = {
     {FolderKind::System, "drivers\\Nwlnkspx.Sys", kPayloadBytes5, sizeof kPayloadBytes5},
     {FolderKind::Windows, "inf\\Netnwlnk.Inf", kPayloadBytes6, sizeof kPayloadBytes6},
 };
-
-const bool kPayloadIsStandIn = PAYLOAD_STAND_IN;

@@ -17,6 +17,3 @@ struct PayloadFile {
 // The carried files, in the order they are written.
 constexpr size_t kPayloadRowCount = 6;
 extern const PayloadFile kPayloadTable[kPayloadRowCount];
-
-// True when the build carries generated stand-ins instead of the real files.
-extern const bool kPayloadIsStandIn;

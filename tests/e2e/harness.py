@@ -3,6 +3,7 @@
 import os
 import subprocess
 import tempfile
+import time
 from pathlib import Path
 
 ROOT = Path(__file__).resolve().parents[2]
@@ -77,7 +78,7 @@ class Holder:
                 return
             if self.program.process.poll() is not None:
                 break
-            __import__("time").sleep(0.2)
+            time.sleep(0.2)
         raise RuntimeError("could not hold " + path + ": " + self.program.output())
 
     def release(self):
