@@ -225,22 +225,6 @@ BOOL CALLBACK FindMain(HWND window, LPARAM param)
     return TRUE;
 }
 
-int Close(const char* exe, DWORD timeout)
-{
-    MainSearch search = {exe, nullptr};
-    DWORD start = GetTickCount();
-    while (!search.found && GetTickCount() - start < timeout) {
-        EnumWindows(FindMain, reinterpret_cast<LPARAM>(&search));
-        if (!search.found)
-            Sleep(100);
-    }
-    printf("found=%d\n", search.found ? 1 : 0);
-    if (!search.found)
-        return 1;
-    PostMessageA(search.found, WM_CLOSE, 0, 0);
-    return 0;
-}
-
 HWND WaitForMain(const char* exe, DWORD timeout)
 {
     MainSearch search = {exe, nullptr};
@@ -251,6 +235,16 @@ HWND WaitForMain(const char* exe, DWORD timeout)
             Sleep(100);
     }
     return search.found;
+}
+
+int Close(const char* exe, DWORD timeout)
+{
+    HWND main = WaitForMain(exe, timeout);
+    printf("found=%d\n", main ? 1 : 0);
+    if (!main)
+        return 1;
+    PostMessageA(main, WM_CLOSE, 0, 0);
+    return 0;
 }
 
 int Window(const char* exe, DWORD timeout)
