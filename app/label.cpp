@@ -1,6 +1,7 @@
 #include "app/label.h"
 
 #include "app/form.h"
+#include "app/window_class.h"
 
 const char kLabelClass[] = "VelquistLabel";
 
@@ -24,7 +25,7 @@ void Paint(HWND window)
 {
     PAINTSTRUCT paint;
     HDC dc = BeginPaint(window, &paint);
-    const ControlEntry* label = reinterpret_cast<const ControlEntry*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    const ControlEntry* label = CreationData<const ControlEntry>(window);
     if (!IsRectEmpty(&paint.rcPaint) && label) {
         FillRect(dc, &paint.rcPaint, GetSysColorBrush(COLOR_BTNFACE));
         char text[512];
@@ -45,8 +46,7 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 {
     switch (message) {
     case WM_NCCREATE:
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        KeepCreationData(window, lParam);
         break;
     case WM_PAINT:
         Paint(window);
@@ -59,12 +59,5 @@ LRESULT CALLBACK LabelProc(HWND window, UINT message, WPARAM wParam, LPARAM lPar
 
 bool RegisterLabelClass(HINSTANCE instance)
 {
-    WNDCLASSA wc = {};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = LabelProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = kLabelClass;
-    return RegisterClassA(&wc) != 0;
+    return RegisterFormClass(instance, kLabelClass, LabelProc);
 }

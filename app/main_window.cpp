@@ -1,6 +1,7 @@
 #include "app/main_window.h"
 
 #include "app/label.h"
+#include "app/window_class.h"
 
 namespace {
 
@@ -13,7 +14,7 @@ constexpr int kFirstControlId = 100;
 
 MainWindow* StateOf(HWND window)
 {
-    return reinterpret_cast<MainWindow*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+    return CreationData<MainWindow>(window);
 }
 
 HWND Control(const MainWindow& main, size_t index)
@@ -122,8 +123,7 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
 {
     switch (message) {
     case WM_NCCREATE:
-        SetWindowLongPtrA(window, GWLP_USERDATA,
-                          reinterpret_cast<LONG_PTR>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams));
+        KeepCreationData(window, lParam);
         break;
     case WM_COMMAND:
         OnCommand(window, wParam);
@@ -150,19 +150,6 @@ LRESULT CALLBACK MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM
     return DefWindowProcA(window, message, wParam, lParam);
 }
 
-bool RegisterWindowClass(HINSTANCE instance)
-{
-    WNDCLASSA wc = {};
-    wc.style = CS_DBLCLKS | CS_HREDRAW | CS_VREDRAW;
-    wc.lpfnWndProc = MainWindowProc;
-    wc.hInstance = instance;
-    wc.hCursor = LoadCursorA(nullptr, IDC_ARROW);
-    // The window paints its whole client area itself.
-    wc.hbrBackground = static_cast<HBRUSH>(GetStockObject(NULL_BRUSH));
-    wc.lpszClassName = kWindowClass;
-    return RegisterClassA(&wc) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS;
-}
-
 bool CreateControl(const MainWindow& main, size_t index, HINSTANCE instance)
 {
     const ControlEntry& entry = main.form->controls[index];
@@ -184,8 +171,7 @@ bool CreateControl(const MainWindow& main, size_t index, HINSTANCE instance)
 bool BuildMainWindow(const Form& form, MainWindow* main)
 {
     HINSTANCE instance = GetModuleHandleA(nullptr);
-    if (!RegisterWindowClass(instance) ||
-        !(RegisterLabelClass(instance) || GetLastError() == ERROR_CLASS_ALREADY_EXISTS))
+    if (!RegisterFormClass(instance, kWindowClass, MainWindowProc) || !RegisterLabelClass(instance))
         return false;
     main->form = &form;
 
